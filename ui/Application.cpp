@@ -86,6 +86,12 @@ int TApplication::StartupShowCommand() const {
 }
 
 void TApplication::Run() {
+  ShowMainForm();
+  MSG msg;
+  while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
+}
+
+void TApplication::ShowMainForm() {
   TForm* main = MainForm();
   if (!main) return;
   switch (StartupShowCommand()) {
@@ -102,8 +108,6 @@ void TApplication::Run() {
       main->ShowWithCommand(SW_SHOWNORMAL);
       break;
   }
-  MSG msg;
-  while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
 }
 
 void TApplication::Terminate() {
@@ -133,6 +137,10 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::HandleException(const std::exception& e) {
+  if (OnException) {
+    OnException(e);
+    return;
+  }
   std::wstring text = Widen(e.what());
   if (!text.empty() && text.back() > L'.') text += L'.';
   HWND owner = GetActiveWindow();
@@ -145,6 +153,9 @@ bool TApplication::Minimized() const { return handle_ && IsIconic(handle_); }
 // event follows, once per minimising.
 void TApplication::Minimize() {
   if (Minimized()) return;
+  // Minimised before anything was shown (a minimised start): the taskbar learns
+  // of the window when it is first shown, so show it (it has no size) first.
+  if (!IsWindowVisible(handle_)) ShowWindow(handle_, SW_SHOWNA);
   DefWindowProcW(handle_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   if (OnMinimize) OnMinimize(this);
 }

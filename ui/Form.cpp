@@ -34,7 +34,6 @@ void TForm::CreateFormWindow(const FormProps& p) {
   // 13 pixels the layout assumes gives the scale of everything else.
   ScreenDC screen;
   textHeight_ = 13;
-  FontDesc windowFont;
   LOGFONTW lf{};
   lf.lfHeight = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
   lf.lfCharSet = DEFAULT_CHARSET;
@@ -45,6 +44,11 @@ void TForm::CreateFormWindow(const FormProps& p) {
     TEXTMETRICW tm{};
     GetTextMetricsW(screen, &tm);
     if (tm.tmHeight > 0) textHeight_ = tm.tmHeight;
+  }
+  if (TextHeightOverride > 0) {
+    textHeight_ = TextHeightOverride;
+    lf.lfHeight = -MulDiv(11, textHeight_, 13);
+    font_.reset(CreateFontIndirectW(&lf));
   }
 
   HICON icon = p.icon ? LoadIconW(ResourceModule(), MAKEINTRESOURCEW(p.icon)) : nullptr;

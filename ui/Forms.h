@@ -94,6 +94,9 @@ class TForm : public TCustomControl {
   // Scaling: real text height of the window font against the 13 it was laid out with.
   int ScaleValue(int v) const { return MulDiv(v, textHeight_, 13); }
   int TextHeight() const { return textHeight_; }
+  // When set, forms made afterwards take this text height instead of measuring
+  // the screen's (to try other resolutions).
+  static inline int TextHeightOverride = 0;
   HFONT WindowFont() const { return font_.get(); }
   HFONT MakeFont(const FontDesc& desc) const;
 
@@ -155,6 +158,8 @@ class TApplication : public TObject {
   // Shows the main form as the process was started (normal, maximised or
   // minimised) and processes messages until the main form closes.
   void Run();
+  // The first step of Run: the main form shown as the process was started.
+  void ShowMainForm();
   // The start-up show command; tests may set it before Run.
   int StartupShowCommand() const;
   int ShowCommandOverride = -1;
@@ -165,7 +170,10 @@ class TApplication : public TObject {
   void ProcessMessage(MSG& msg);
   // Handles every message waiting, then returns.
   void ProcessMessages();
+  // Reports an exception that escaped a handler: by OnException when set,
+  // otherwise in an error message box titled with the application's title.
   void HandleException(const std::exception& e);
+  std::function<void(const std::exception&)> OnException;
 
   void Minimize();
   void Restore();
