@@ -80,6 +80,8 @@ TEST(Startup, ExitCloseBoxAndAltF4EachEndTheProgramWithCodeZero) {
     ASSERT_TRUE(main);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
     SetForegroundWindow(main);
+    DWORD_PTR ignored;
+    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
     Pump(200);
     RECT r = WindowRectOf(main);
     switch (way) {
@@ -89,6 +91,9 @@ TEST(Startup, ExitCloseBoxAndAltF4EachEndTheProgramWithCodeZero) {
         RECT b = WindowRectOf(exit);
         POINT pt{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
         SendClickAt(pt);
+        // Wine on a busy machine now and then drops an injected click that comes
+        // right after activation; a user would click again.
+        if (p.WaitExit(3000) < 0) SendClickAt(pt);
         break;
       }
       case CloseBox: {
