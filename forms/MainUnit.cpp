@@ -1,6 +1,7 @@
 #include "forms/MainUnit.h"
 
 #include "data/Catalogue.h"
+#include "data/UnitTables.h"
 #include "resources/ResourceIds.h"
 #include "ui/Shell.h"
 
@@ -17,6 +18,16 @@ const FontDesc CyrillicFont{.charset = RUSSIAN_CHARSET};
 const FontDesc BoldFont{.bold = true};
 
 constexpr Bounds ListPlace{8, 152, 377, 89};
+
+// The settings every table box of the "Other" page shares: no border, menu
+// colour, read-only, word wrap.
+constexpr Props TableBox(Props p) {
+  p.color = clMenu;
+  p.border = TBorderStyle::bsNone;
+  p.readOnly = true;
+  p.wordWrap = true;
+  return p;
+}
 
 const Entry<F> MainControls[] = {
     {Field<&F::PageControl1>, {.name = "PageControl1", .tabOrder = 0, .align = TAlign::alClient}},
@@ -76,6 +87,30 @@ const Entry<F> MainControls[] = {
       .tabOrder = 11, .visible = false},
      &F::MagBoxClick},
     {Field<&F::TabSheet1>, {.name = "TabSheet1", .parent = "PageControl1", .text = "Other"}},
+    // The "Other" page: each table twice, the Russian one covered by the English
+    // one laid out after it, inside frames that paint their whole rectangle.
+    {Field<&F::Memo3>,
+     TableBox({.name = "Memo3", .parent = "TabSheet1", .bounds = {24, 24, 97, 209},
+      .lines = data::PrefixesRussian, .tabOrder = 0})},
+    {Field<&F::GroupBox3>,
+     {.name = "GroupBox3", .parent = "TabSheet1", .bounds = {8, 8, 137, 233},
+      .text = "Decimal attachments", .tabOrder = 1}},
+    {Field<&F::Memo4>,
+     TableBox({.name = "Memo4", .parent = "TabSheet1", .bounds = {176, 32, 161, 193},
+      .lines = data::UnitsRussian, .tabOrder = 2})},
+    {Field<&F::GroupBox4>,
+     {.name = "GroupBox4", .parent = "TabSheet1", .bounds = {160, 8, 201, 233},
+      .text = "Some outsystem units", .tabOrder = 3}},
+    {Field<&F::Memo5>,
+     TableBox({.name = "Memo5", .parent = "TabSheet1", .bounds = {24, 24, 97, 209},
+      .lines = data::PrefixesEnglish, .tabOrder = 4})},
+    {Field<&F::Memo6>,
+     TableBox({.name = "Memo6", .parent = "TabSheet1", .bounds = {176, 24, 161, 209},
+      .lines = data::UnitsEnglish, .tabOrder = 5})},
+    {Field<&F::BitBtn3>,
+     {.name = "BitBtn3", .parent = "TabSheet1", .bounds = {392, 56, 105, 25}, .text = "Help",
+      .tabOrder = 6, .cursor = TCursor::crHelp, .glyph = IDB_GLYPH_HELP, .numGlyphs = 2},
+     &F::HelpButtonClick},
 };
 
 const FormDescription<F> MainDescription{

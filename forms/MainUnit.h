@@ -31,6 +31,13 @@ class TMainForm : public ui::TForm {
   ui::TBitBtn CalcBtn;
   ui::TListBox MagBox;
   ui::TTabSheet TabSheet1;
+  ui::TMemo Memo3;
+  ui::TGroupBox GroupBox3;
+  ui::TMemo Memo4;
+  ui::TGroupBox GroupBox4;
+  ui::TMemo Memo5;
+  ui::TMemo Memo6;
+  ui::TBitBtn BitBtn3;
 
   void MyMin(ui::TObject* Sender);
   void MolBoxClick(ui::TObject* Sender);

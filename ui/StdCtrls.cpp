@@ -90,8 +90,10 @@ void TMemo::Load(const Props& props, TForm& owner, TWinControl* parent) {
   std::wstring text;
   for (const char* line : props.lines) text += Widen(line) + L"\r\n";
   SetText(text);
-  // Loading leaves the caret after the last line, with nothing selected.
+  // Loading leaves the caret after the last line, with nothing selected, and
+  // the view at the top of the text.
   SendMessageW(Handle(), EM_SETSEL, text.size(), text.size());
+  SendMessageW(Handle(), WM_VSCROLL, SB_TOP, 0);
 }
 
 void TMemo::Clear() { SetText(L""); }
