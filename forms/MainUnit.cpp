@@ -160,4 +160,14 @@ void TMainForm::CopyBtnClick(TObject*) {
 
 void TMainForm::AboutButtonClick(TObject*) {}
 void TMainForm::HelpButtonClick(TObject*) {}
-void TMainForm::CalcBtnClick(TObject*) {}
+// The calculator that comes with Windows: in the Windows directory, or failing
+// that (file not found) in its System32. Without a known Windows directory no
+// request is made, so that no program is looked for in a relative place.
+void TMainForm::CalcBtnClick(TObject*) {
+  if (!WindowsDirectory || WindowsDirectory->empty()) return;
+  std::wstring dir = *WindowsDirectory;
+  if (dir.back() == L'\\') dir.pop_back();
+  constexpr INT_PTR FileNotFound = 2;
+  if (shell::Open(Handle(), dir + L"\\calc.exe") == FileNotFound)
+    shell::Open(Handle(), dir + L"\\System32\\calc.exe");
+}

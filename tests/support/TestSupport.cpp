@@ -237,6 +237,25 @@ HWND ChildWithText(HWND parent, const std::wstring& text) {
   return s.found;
 }
 
+std::vector<std::wstring> RecordedRuns() {
+  std::vector<std::wstring> out;
+  FILE* f = _wfopen(L"C:\\runs.txt", L"rb");
+  if (!f) return out;
+  std::string text;
+  char buf[4096];
+  for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
+  fclose(f);
+  size_t start = 0;
+  for (size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1) {
+    std::string line = text.substr(start, nl - start);
+    std::wstring wide(line.size(), L'\0');
+    wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, line.data(), int(line.size()), wide.data(),
+                                           int(wide.size()))));
+    out.push_back(wide);
+  }
+  return out;
+}
+
 void SendKey(UINT vk, bool extended) {
   INPUT in[2]{};
   for (auto& i : in) {

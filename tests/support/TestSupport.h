@@ -54,6 +54,9 @@ std::vector<HWND> Children(HWND parent, const wchar_t* cls = nullptr);
 HWND ChildWithText(HWND parent, const std::wstring& text);
 std::wstring TextOf(HWND hwnd);
 
+// The lines "program path|command line" that tests/tools/record_run wrote.
+std::vector<std::wstring> RecordedRuns();
+
 // Real input, as a user gives it, to the foreground window.
 void SendKey(UINT vk, bool extended = false);
 void SendKeyCombo(std::initializer_list<UINT> keys);
