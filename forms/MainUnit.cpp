@@ -1,5 +1,6 @@
 #include "forms/MainUnit.h"
 
+#include "forms/HelpUnit.h"
 #include "data/Catalogue.h"
 #include "data/UnitTables.h"
 #include "resources/ResourceIds.h"
@@ -159,7 +160,12 @@ void TMainForm::CopyBtnClick(TObject*) {
 }
 
 void TMainForm::AboutButtonClick(TObject*) {}
-void TMainForm::HelpButtonClick(TObject*) {}
+// Shows the Help window where the user left it, or brings it to the front and
+// activates it; a minimised Help window stays minimised.
+void TMainForm::HelpButtonClick(TObject*) {
+  if (!HelpBox->Visible()) HelpBox->Show();
+  HelpBox->BringToFront();
+}
 // The calculator that comes with Windows: in the Windows directory, or failing
 // that (file not found) in its System32. Without a known Windows directory no
 // request is made, so that no program is looked for in a relative place.

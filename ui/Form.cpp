@@ -150,6 +150,11 @@ void TForm::Show() {
   SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+void TForm::BringToFront() {
+  SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(Handle());
+}
+
 void TForm::ShowWithCommand(int cmd) {
   bool changed = !visible_;
   visible_ = true;

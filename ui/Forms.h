@@ -73,6 +73,9 @@ class TForm : public TCustomControl {
   bool Visible() const { return visible_; }
   void Show();
   void Hide();
+  // Puts the window at the top of its stacking group and activates it, without
+  // moving it or restoring it when it is minimised.
+  void BringToFront();
   // Shows the window with a show command of the process start (normal, maximised).
   void ShowWithCommand(int cmd);
   int ShowModal();
