@@ -16,12 +16,8 @@ fi
 
 shot=$root/build/tabulon.png
 run=$(mktemp -d)
-exec 3>"$run/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xpid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(head -n1 "$run/display")
+. "$root/scripts/xvfb.sh"
+start_xvfb "$run"
 wine "$exe" &
 sleep "${TABULON_SHOT_DELAY:-6}"
 import -display "$DISPLAY" -window root "$shot"

@@ -34,12 +34,8 @@ trap cleanup EXIT
 if [ -n "${TABULON_KEEP_DISPLAY:-}" ]; then
   export DISPLAY=$TABULON_KEEP_DISPLAY
 else
-  exec 3>"$run/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xpid=$!
-  exec 3>&-
-  for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.05; done
-  export DISPLAY=:$(head -n1 "$run/display")
+  . "$here/xvfb.sh"
+  start_xvfb "$run"
 fi
 wine "$prog" "$@"
 rc=$?
