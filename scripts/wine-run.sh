@@ -6,6 +6,7 @@
 #   TABULON_LANG  host locale for Wine (ru_RU.UTF-8 gives code page 1251); default en_US.UTF-8
 #   TABULON_PREFIX_TEMPLATE  template prefix; default build/wine/template beside the program
 #   TABULON_KEEP_DISPLAY  if set, the X display to use instead of starting one
+#   TABULON_DPI  if set, the screen resolution in dots per inch (Wine's LogPixels)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prog=$1; shift
@@ -23,6 +24,11 @@ done
 export WINEPREFIX=$run/prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=${TABULON_LANG:-en_US.UTF-8} LC_ALL=${TABULON_LANG:-en_US.UTF-8}
 export TABULON_PREFIX=$run/prefix
+
+if [ -n "${TABULON_DPI:-}" ]; then
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TABULON_DPI" /f >/dev/null 2>&1
+  wineserver -w
+fi
 
 xpid=
 cleanup() {
