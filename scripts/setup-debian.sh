@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Tabulon needs on Debian 12 (as root).
 set -euo pipefail
-need=(cmake make g++-mingw-w64-x86-64 wine wine64 xvfb locales imagemagick googletest)
+need=(cmake make g++-mingw-w64-x86-64 wine wine64 xvfb locales imagemagick googletest nsis)
 missing=()
 for p in "${need[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
