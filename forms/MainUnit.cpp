@@ -17,6 +17,7 @@ const FontDesc CyrillicFont{.charset = RUSSIAN_CHARSET};
 const FontDesc BoldFont{.bold = true};
 
 constexpr Bounds ListPlace{8, 152, 377, 89};
+constexpr int MenuPictures[] = {IDB_MENU_BOOK, IDB_MENU_HELP, IDB_MENU_EXIT};
 
 const Entry<F> MainControls[] = {
     {Field<&F::PageControl1>, {.name = "PageControl1", .tabOrder = 0, .align = TAlign::alClient}},
@@ -76,6 +77,24 @@ const Entry<F> MainControls[] = {
       .tabOrder = 11, .visible = false},
      &F::MagBoxClick},
     {Field<&F::TabSheet1>, {.name = "TabSheet1", .parent = "PageControl1", .text = "Other"}},
+    // The notification-area icon: the menu's pictures, the menu and its items top
+    // to bottom, then the icon that opens it.
+    {Field<&F::ImageList>, {.name = "ImageList", .bitmaps = MenuPictures}},
+    {Field<&F::PopupMenu>, {.name = "PopupMenu", .images = "ImageList"}},
+    {Field<&F::Tabulo1>,
+     {.name = "Tabulo1", .parent = "PopupMenu", .text = "Tabulon", .imageIndex = 0,
+      .isDefault = true},
+     &F::Tabulo1Click},
+    {Field<&F::Help1>,
+     {.name = "Help1", .parent = "PopupMenu", .text = "Help", .imageIndex = 1},
+     &F::HelpButtonClick},
+    {Field<&F::N1>, {.name = "N1", .parent = "PopupMenu", .text = "-"}},
+    {Field<&F::Exit1>,
+     {.name = "Exit1", .parent = "PopupMenu", .text = "Exit", .imageIndex = 2},
+     &F::ExitButtonClick},
+    {Field<&F::TrayIcon>,
+     {.name = "TrayIcon", .hint = "Tabulon", .icon = IDI_TABULON, .popupMenu = "PopupMenu"},
+     nullptr, &F::TrayIconClick},
 };
 
 const FormDescription<F> MainDescription{
@@ -94,8 +113,6 @@ void TMainForm::FormCreate(TObject*) {
   Application->OnMinimize = [this](TObject* sender) { MyMin(sender); };
 }
 
-// Minimised into the notification area: the main window goes out of sight.
-void TMainForm::MyMin(TObject*) { Hide(); }
 
 void TMainForm::ExitButtonClick(TObject*) { Close(); }
 
@@ -126,3 +143,24 @@ void TMainForm::CopyBtnClick(TObject*) {
 void TMainForm::AboutButtonClick(TObject*) {}
 void TMainForm::HelpButtonClick(TObject*) {}
 void TMainForm::CalcBtnClick(TObject*) {}
+
+// ------------------------------------------------------- notification area
+
+// Minimised into the notification area: the main window goes out of sight, but
+// only while the icon is there to bring it back; without it the window stays a
+// minimised one with its taskbar button.
+void TMainForm::MyMin(TObject*) {
+  if (TrayIcon.Shown()) Hide();
+}
+
+namespace {
+// Back from the notification area (or, when shown, just to the front).
+void RestoreMainWindow() {
+  MainForm->Show();
+  Application->Restore();
+  Application->BringToFront();
+}
+}  // namespace
+
+void TMainForm::TrayIconClick(TObject*, TMouseButton, TShiftState, int, int) { RestoreMainWindow(); }
+void TMainForm::Tabulo1Click(TObject*) { RestoreMainWindow(); }
