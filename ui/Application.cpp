@@ -186,7 +186,9 @@ void TApplication::UpdateVisible() {
 
 void TApplication::NoteTrayIcon(bool shown) {
   trayIconsShown_ += shown ? 1 : -1;
-  UpdateVisible();
+  // A lost icon may leave a minimised program nothing to come back by; an icon
+  // that comes (back) leaves the button as it is, as a minimised start has it.
+  if (!shown) UpdateVisible();
 }
 
 LRESULT CALLBACK TApplication::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

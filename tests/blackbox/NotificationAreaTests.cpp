@@ -70,10 +70,20 @@ struct InTray {
 
 }  // namespace
 
+// Wine on a busy machine now and then drops an injected click; a user would
+// click again, and so do these tests when nothing came of the first one.
+bool ClickUntil(POINT pt, bool right, const std::function<bool()>& done) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    SendClickAt(pt, right);
+    if (WaitFor(done, 3000)) return true;
+  }
+  return false;
+}
+
 TEST(NotificationArea, AClickOnTheIconBringsTheWindowBack) {
   InTray t;
   ASSERT_NO_FATAL_FAILURE(t.Start());
-  SendClickAt(IconOnTaskbar());
+  EXPECT_TRUE(ClickUntil(IconOnTaskbar(), false, [&] { return IsWindowVisible(t.main) != FALSE; }));
   EXPECT_TRUE(WaitFor([&] {
     return IsWindowVisible(t.main) && !IsIconic(t.app) && HasTaskbarButton(t.app) &&
            GetForegroundWindow() == t.main;
@@ -85,14 +95,15 @@ TEST(NotificationArea, AClickOnTheIconBringsTheWindowBack) {
 TEST(NotificationArea, ARightClickOpensTheMenuAndItsExitEndsTheProgram) {
   InTray t;
   ASSERT_NO_FATAL_FAILURE(t.Start());
-  SendClickAt(IconOnTaskbar(), true);
   HWND menu = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (menu = VisibleMenuOf(t.p)) != nullptr; }));
+  ASSERT_TRUE(ClickUntil(IconOnTaskbar(), true,
+                         [&] { return (menu = VisibleMenuOf(t.p)) != nullptr; }));
   Pump(300);
   EXPECT_FALSE(IsWindowVisible(t.main)) << "the menu opens without the main window";
   // "Exit" is the last entry; the right button chooses as well as the left.
   RECT r = WindowRectOf(menu);
-  SendClickAt(POINT{(r.left + r.right) / 2, r.bottom - 10}, true);
+  EXPECT_TRUE(ClickUntil(POINT{(r.left + r.right) / 2, r.bottom - 10}, true,
+                         [&] { return !t.p.Running(); }));
   EXPECT_EQ(t.p.WaitExit(), 0);
   // (Wine drops the icons of a window that goes by itself as well; the in-process
   // test watches the program's own request.)

@@ -51,9 +51,11 @@ void MinimiseIntoTray() {
 class MenuHand {
  public:
   explicit MenuHand(std::vector<UINT> keys) : keys_(std::move(keys)), thread_([this] { Run(); }) {}
-  ~MenuHand() {
+  ~MenuHand() { Stop(); }
+  // Takes the hand away; what it saw can be read from then on.
+  void Stop() {
     stop_ = true;
-    thread_.join();
+    if (thread_.joinable()) thread_.join();
   }
   int opened = 0;
   RECT rect{};
@@ -196,6 +198,7 @@ TEST_F(Tray, MouseActionsOnTheIconShowHideOrOpenAsTheyShould) {
       MenuHand hand(c.menuKeys);
       Report(c.mouse);
       test::Pump(200);
+      hand.Stop();
       EXPECT_EQ(hand.opened, c.menus);
       if (hand.opened) {
         // At the pointer, the icon's own window in front, the main window not.
@@ -404,14 +407,17 @@ TEST_F(Tray, WithoutItsIconTheProgramKeepsATaskbarButtonToComeBackBy) {
   EXPECT_FALSE(HasTaskbarButton());
 
   // Hidden in the tray, the icon is lost and the new shell refuses it: the
-  // button comes back until the icon does.
+  // minimised button comes back, and the icon too once the shell takes it.
   ShellSpy::refuse = true;
   BroadcastTaskbarCreated();
   EXPECT_TRUE(test::WaitFor([] { return HasTaskbarButton(); }, 3000));
   EXPECT_TRUE(IsIconic(Application->Handle()));
   EXPECT_FALSE(IsWindowVisible(MainForm->Handle()));
   ShellSpy::refuse = false;
-  EXPECT_TRUE(test::WaitFor([] { return MainForm->TrayIcon.Shown() && !HasTaskbarButton(); }, 5000));
+  EXPECT_TRUE(test::WaitFor([] { return MainForm->TrayIcon.Shown() && ShellHasIcon(); }, 5000));
+  SendMessageW(Application->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  test::Pump();
+  EXPECT_TRUE(IsWindowVisible(MainForm->Handle()));
 }
 
 TEST_F(Tray, AHandlerThatThrowsIsReportedAndTheIconGoesOn) {
@@ -427,4 +433,16 @@ TEST_F(Tray, AHandlerThatThrowsIsReportedAndTheIconGoesOn) {
   Report(LeftClick);
   EXPECT_TRUE(IsWindowVisible(MainForm->Handle()));
   EXPECT_TRUE(ShellHasIcon());
+}
+
+TEST_F(Tray, WithNoMenuToOpenARightClickIsAClick) {
+  Watch watch;
+  watch.Install();
+  MainForm->TrayIcon.PopupMenu = nullptr;
+  MinimiseIntoTray();
+  Report(RightClick);
+  EXPECT_EQ(watch.tray, 1);
+  EXPECT_EQ(watch.button, TMouseButton::mbRight);
+  EXPECT_TRUE(watch.shift & MK_RBUTTON);
+  EXPECT_TRUE(IsWindowVisible(MainForm->Handle()));
 }
