@@ -113,7 +113,6 @@ void TMainForm::FormCreate(TObject*) {
   Application->OnMinimize = [this](TObject* sender) { MyMin(sender); };
 }
 
-
 void TMainForm::ExitButtonClick(TObject*) { Close(); }
 
 void TMainForm::RadioGroupClick(TObject*) {
@@ -162,5 +161,7 @@ void RestoreMainWindow() {
 }
 }  // namespace
 
-void TMainForm::TrayIconClick(TObject*, TMouseButton, TShiftState, int, int) { RestoreMainWindow(); }
+void TMainForm::TrayIconClick(TObject*, TMouseButton, TShiftState, int, int) {
+  RestoreMainWindow();
+}
 void TMainForm::Tabulo1Click(TObject*) { RestoreMainWindow(); }

@@ -60,7 +60,8 @@ void TMenuItem::Load(const Props& props, TForm& owner, TWinControl* parent) {
   Default = props.isDefault;
   Enabled = props.enabled;
   ImageIndex = props.imageIndex;
-  auto* menu = dynamic_cast<TPopupMenu*>(props.parent ? owner.FindComponent(props.parent) : nullptr);
+  TComponent* parentMenu = props.parent ? owner.FindComponent(props.parent) : nullptr;
+  auto* menu = dynamic_cast<TPopupMenu*>(parentMenu);
   if (!menu) throw std::logic_error("Menu item " + Name + " has no menu");
   menu->Add(*this);
 }

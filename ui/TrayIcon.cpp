@@ -11,7 +11,9 @@ namespace ui {
 
 namespace shell {
 namespace {
-BOOL SystemNotifyIcon(DWORD message, NOTIFYICONDATAW* data) { return Shell_NotifyIconW(message, data); }
+BOOL SystemNotifyIcon(DWORD message, NOTIFYICONDATAW* data) {
+  return Shell_NotifyIconW(message, data);
+}
 }  // namespace
 NotifyIconFunction notifyIconFunction = SystemNotifyIcon;
 }  // namespace shell
@@ -68,9 +70,11 @@ TRxTrayIcon::~TRxTrayIcon() {
 void TRxTrayIcon::Load(const Props& props, TForm& owner, TWinControl* parent) {
   TComponent::Load(props, owner, parent);
   Hint = props.hint ? Widen(props.hint) : std::wstring();
-  if (props.icon)
-    Icon = HICON(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(props.icon), IMAGE_ICON,
-                            GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  if (props.icon) {
+    int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    Icon = HICON(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(props.icon), IMAGE_ICON, cx, cy,
+                            LR_SHARED));
+  }
   if (props.popupMenu) {
     PopupMenu = dynamic_cast<TPopupMenu*>(owner.FindComponent(props.popupMenu));
     if (!PopupMenu) throw std::logic_error(std::string("Unknown popup menu: ") + props.popupMenu);

@@ -57,7 +57,7 @@ enum class TBitBtnKind { bkCustom, bkOK };
 // control understands is read; the rest keeps its default.
 struct Props {
   const char* name = nullptr;
-  const char* parent = nullptr;  // the parent control's (or a menu item's menu's) name; nullptr: the form
+  const char* parent = nullptr;  // the parent's name (a menu item's: its menu); nullptr: the form
   Bounds bounds{};
   const char* text = nullptr;                // caption or text, UTF-8
   std::span<const char* const> lines = {};   // list entries, radio items, text lines

@@ -176,9 +176,11 @@ TEST_F(Tray, MouseActionsOnTheIconShowHideOrOpenAsTheyShould) {
       {"right click in tray", InTray, RightClick, {VK_ESCAPE}, false, true, 0, 0, 0, 1},
       {"right click when shown", Shown, RightClick, {VK_ESCAPE}, true, false, 0, 0, 0, 1},
       {"menu Tabulon in tray", InTray, RightClick, {VK_DOWN, VK_RETURN}, true, false, 0, 1, 0, 1},
-      {"menu Help in tray", InTray, RightClick, {VK_DOWN, VK_DOWN, VK_RETURN}, false, true, 0, 0, 1, 1},
+      {"menu Help in tray", InTray, RightClick, {VK_DOWN, VK_DOWN, VK_RETURN},
+       false, true, 0, 0, 1, 1},
       {"release without press", InTray, {WM_MOUSEMOVE, WM_LBUTTONUP}, {}, false, true, 0, 0, 0, 0},
-      {"press elsewhere, release here", InTray, {WM_RBUTTONDOWN, WM_LBUTTONUP}, {}, false, true, 0, 0, 0, 0},
+      {"press elsewhere, release here", InTray, {WM_RBUTTONDOWN, WM_LBUTTONUP}, {},
+       false, true, 0, 0, 0, 0},
       {"middle click", InTray, {WM_MBUTTONDOWN, WM_MBUTTONUP}, {}, false, true, 0, 0, 0, 0},
       {"pointer moves", InTray, {WM_MOUSEMOVE, WM_MOUSEMOVE}, {}, false, true, 0, 0, 0, 0},
   };
