@@ -19,6 +19,7 @@ const FontDesc CyrillicFont{.charset = RUSSIAN_CHARSET};
 const FontDesc BoldFont{.bold = true};
 
 constexpr Bounds ListPlace{8, 152, 377, 89};
+constexpr int MenuPictures[] = {IDB_MENU_BOOK, IDB_MENU_HELP, IDB_MENU_EXIT};
 
 // The settings every table box of the "Other" page shares: no border, menu
 // colour, read-only, word wrap.
@@ -112,6 +113,24 @@ const Entry<F> MainControls[] = {
      {.name = "BitBtn3", .parent = "TabSheet1", .bounds = {392, 56, 105, 25}, .text = "Help",
       .tabOrder = 6, .cursor = TCursor::crHelp, .glyph = IDB_GLYPH_HELP, .numGlyphs = 2},
      &F::HelpButtonClick},
+    // The notification-area icon: the menu's pictures, the menu and its items top
+    // to bottom, then the icon that opens it.
+    {Field<&F::ImageList>, {.name = "ImageList", .bitmaps = MenuPictures}},
+    {Field<&F::PopupMenu>, {.name = "PopupMenu", .images = "ImageList"}},
+    {Field<&F::Tabulo1>,
+     {.name = "Tabulo1", .parent = "PopupMenu", .text = "Tabulon", .imageIndex = 0,
+      .isDefault = true},
+     &F::Tabulo1Click},
+    {Field<&F::Help1>,
+     {.name = "Help1", .parent = "PopupMenu", .text = "Help", .imageIndex = 1},
+     &F::HelpButtonClick},
+    {Field<&F::N1>, {.name = "N1", .parent = "PopupMenu", .text = "-"}},
+    {Field<&F::Exit1>,
+     {.name = "Exit1", .parent = "PopupMenu", .text = "Exit", .imageIndex = 2},
+     &F::ExitButtonClick},
+    {Field<&F::TrayIcon>,
+     {.name = "TrayIcon", .hint = "Tabulon", .icon = IDI_TABULON, .popupMenu = "PopupMenu"},
+     nullptr, &F::TrayIconClick},
 };
 
 const FormDescription<F> MainDescription{
@@ -129,9 +148,6 @@ void TMainForm::FormCreate(TObject*) {
   WindowsDirectory = shell::WindowsDirectory();
   Application->OnMinimize = [this](TObject* sender) { MyMin(sender); };
 }
-
-// Minimised into the notification area: the main window goes out of sight.
-void TMainForm::MyMin(TObject*) { Hide(); }
 
 void TMainForm::ExitButtonClick(TObject*) { Close(); }
 
@@ -160,12 +176,14 @@ void TMainForm::CopyBtnClick(TObject*) {
 }
 
 void TMainForm::AboutButtonClick(TObject*) {}
+
 // Shows the Help window where the user left it, or brings it to the front and
 // activates it; a minimised Help window stays minimised.
 void TMainForm::HelpButtonClick(TObject*) {
   if (!HelpBox->Visible()) HelpBox->Show();
   HelpBox->BringToFront();
 }
+
 // The calculator that comes with Windows: in the Windows directory, or failing
 // that (file not found) in its System32. Without a known Windows directory no
 // request is made, so that no program is looked for in a relative place.
@@ -177,3 +195,26 @@ void TMainForm::CalcBtnClick(TObject*) {
   if (shell::Open(Handle(), dir + L"\\calc.exe") == FileNotFound)
     shell::Open(Handle(), dir + L"\\System32\\calc.exe");
 }
+
+// ------------------------------------------------------- notification area
+
+// Minimised into the notification area: the main window goes out of sight, but
+// only while the icon is there to bring it back; without it the window stays a
+// minimised one with its taskbar button.
+void TMainForm::MyMin(TObject*) {
+  if (TrayIcon.Shown()) Hide();
+}
+
+namespace {
+// Back from the notification area (or, when shown, just to the front).
+void RestoreMainWindow() {
+  MainForm->Show();
+  Application->Restore();
+  Application->BringToFront();
+}
+}  // namespace
+
+void TMainForm::TrayIconClick(TObject*, TMouseButton, TShiftState, int, int) {
+  RestoreMainWindow();
+}
+void TMainForm::Tabulo1Click(TObject*) { RestoreMainWindow(); }

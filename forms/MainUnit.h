@@ -8,7 +8,9 @@
 #include "ui/ComCtrls.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"
+#include "ui/Menus.h"
 #include "ui/StdCtrls.h"
+#include "ui/TrayIcon.h"
 
 class TMainForm : public ui::TForm {
  public:
@@ -38,6 +40,14 @@ class TMainForm : public ui::TForm {
   ui::TMemo Memo5;
   ui::TMemo Memo6;
   ui::TBitBtn BitBtn3;
+  // The icon in the notification area, its menu and the menu's pictures.
+  ui::TRxTrayIcon TrayIcon;
+  ui::TPopupMenu PopupMenu;
+  ui::TMenuItem Help1;
+  ui::TMenuItem Exit1;
+  ui::TMenuItem N1;
+  ui::TMenuItem Tabulo1;
+  ui::TImageList ImageList;
 
   void MyMin(ui::TObject* Sender);
   void MolBoxClick(ui::TObject* Sender);
@@ -52,6 +62,9 @@ class TMainForm : public ui::TForm {
   void FormCreate(ui::TObject* Sender);
   void CalcBtnClick(ui::TObject* Sender);
   void MagBoxClick(ui::TObject* Sender);
+  void TrayIconClick(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X,
+                     int Y);
+  void Tabulo1Click(ui::TObject* Sender);
 
  private:
   // Makes the list's selected line the current constant.

@@ -67,6 +67,7 @@ const std::vector<TForm*> TApplication::Forms() const {
 }
 
 void TApplication::DestroyForms() {
+  destroying_ = true;  // no taskbar button flashing up while the forms and icons go
   while (!forms_.empty()) {
     Owned o = std::move(forms_.back());
     forms_.pop_back();
@@ -74,6 +75,7 @@ void TApplication::DestroyForms() {
     o.form.reset();
     if (o.ref) *o.ref = nullptr;
   }
+  destroying_ = false;
 }
 
 int TApplication::StartupShowCommand() const {
@@ -172,13 +174,21 @@ void TApplication::BringToFront() {
 }
 
 void TApplication::UpdateVisible() {
-  if (!handle_) return;
+  if (!handle_ || destroying_) return;
   bool any = std::any_of(forms_.begin(), forms_.end(),
                          [](const Owned& o) { return o.form->Visible(); });
-  if (any && !IsWindowVisible(handle_))
+  bool button = any || (Minimized() && trayIconsShown_ == 0);
+  if (button && !IsWindowVisible(handle_))
     ShowWindow(handle_, SW_SHOWNA);
-  else if (!any && IsWindowVisible(handle_))
+  else if (!button && IsWindowVisible(handle_))
     ShowWindow(handle_, SW_HIDE);
+}
+
+void TApplication::NoteTrayIcon(bool shown) {
+  trayIconsShown_ += shown ? 1 : -1;
+  // A lost icon may leave a minimised program nothing to come back by; an icon
+  // that comes (back) leaves the button as it is, as a minimised start has it.
+  if (!shown) UpdateVisible();
 }
 
 LRESULT CALLBACK TApplication::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

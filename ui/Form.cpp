@@ -114,9 +114,10 @@ void TForm::AddHint(TControl& control) {
 
 TWinControl* TForm::ResolveParent(const char* name) const {
   if (!name) return const_cast<TForm*>(this);
-  auto* c = dynamic_cast<TWinControl*>(FindComponent(name));
+  TComponent* c = FindComponent(name);
   if (!c) throw std::logic_error(std::string("Unknown parent control: ") + name);
-  return c;
+  // A parent that has no window (a menu, for its items) is found by the component itself.
+  return dynamic_cast<TWinControl*>(c);
 }
 
 void TForm::Register(TComponent& c) {

@@ -184,8 +184,12 @@ class TApplication : public TObject {
   bool Minimized() const;
   TNotifyEvent OnMinimize;
 
-  // Shows the taskbar button while some form has its visible flag set.
+  // Shows the taskbar button while some form has its visible flag set, or while
+  // the application is minimised and no notification icon stands for it (so the
+  // user can always get back to the program).
   void UpdateVisible();
+  // Notification icons report here whether the shell shows them.
+  void NoteTrayIcon(bool shown);
   void NoteActive(TForm* form) { lastActive_ = form; }
   TForm* LastActive() const { return lastActive_; }
 
@@ -206,6 +210,8 @@ class TApplication : public TObject {
   HICON icon_ = nullptr;
   TForm* lastActive_ = nullptr;
   bool terminated_ = false;
+  bool destroying_ = false;
+  int trayIconsShown_ = 0;
 };
 
 // The one application object of the process (null when there is none).

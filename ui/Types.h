@@ -57,7 +57,7 @@ enum class TBitBtnKind { bkCustom, bkOK };
 // control understands is read; the rest keeps its default.
 struct Props {
   const char* name = nullptr;
-  const char* parent = nullptr;  // the parent control's name; nullptr: the form
+  const char* parent = nullptr;  // the parent's name (a menu item's: its menu); nullptr: the form
   Bounds bounds{};
   const char* text = nullptr;                // caption or text, UTF-8
   std::span<const char* const> lines = {};   // list entries, radio items, text lines
@@ -77,6 +77,13 @@ struct Props {
   int glyph = 0;       // bitmap resource id
   int numGlyphs = 1;   // images side by side in the glyph
   TBitBtnKind kind = TBitBtnKind::bkCustom;
+  // Components that are not controls: the tray icon, popup menus, image lists.
+  int icon = 0;                        // a tray icon's icon resource id
+  const char* popupMenu = nullptr;     // a tray icon's menu, by name
+  const char* images = nullptr;        // a popup menu's image list, by name
+  std::span<const int> bitmaps = {};   // an image list's bitmap resource ids
+  int imageIndex = -1;                 // a menu item's image in its menu's list
+  bool isDefault = false;              // a menu's default item, drawn in bold
 };
 
 enum class TFormBorderStyle { bsSingle, bsDialog };

@@ -13,7 +13,9 @@
 
 class AppFixture : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Start(SW_SHOWNORMAL); }
+  // Makes the window set and shows the main window as a start with the show command would.
+  void Start(int showCommand) {
     app_ = std::make_unique<ui::TApplication>();
     ui::Application->Initialize();
     ui::Application->SetTitle(L"Tabulon");
@@ -22,9 +24,9 @@ class AppFixture : public ::testing::Test {
     ui::Application->CreateForm(AboutBox);
     ui::Application->CreateForm(HelpBox);
     test::Dispatch = [](MSG& msg) { ui::Application->ProcessMessage(msg); };
-    ui::Application->ShowCommandOverride = SW_SHOWNORMAL;
+    ui::Application->ShowCommandOverride = showCommand;
     ui::Application->ShowMainForm();
-    SetForegroundWindow(MainForm->Handle());
+    if (MainForm->Visible()) SetForegroundWindow(MainForm->Handle());
     test::Pump(50);
   }
   void TearDown() override {
