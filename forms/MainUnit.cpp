@@ -1,6 +1,7 @@
 #include "forms/MainUnit.h"
 
 #include "data/Catalogue.h"
+#include "forms/AboutUnit.h"
 #include "resources/ResourceIds.h"
 #include "ui/Shell.h"
 
@@ -123,6 +124,7 @@ void TMainForm::CopyBtnClick(TObject*) {
   Memo.CopyToClipboard();
 }
 
-void TMainForm::AboutButtonClick(TObject*) {}
+// The About window's result makes no difference here.
+void TMainForm::AboutButtonClick(TObject*) { AboutBox->ShowModal(); }
 void TMainForm::HelpButtonClick(TObject*) {}
 void TMainForm::CalcBtnClick(TObject*) {}
