@@ -3,6 +3,7 @@
 #include "forms/HelpUnit.h"
 #include "data/Catalogue.h"
 #include "data/UnitTables.h"
+#include "forms/AboutUnit.h"
 #include "resources/ResourceIds.h"
 #include "ui/Shell.h"
 
@@ -175,7 +176,8 @@ void TMainForm::CopyBtnClick(TObject*) {
   Memo.CopyToClipboard();
 }
 
-void TMainForm::AboutButtonClick(TObject*) {}
+// The About window's result makes no difference here.
+void TMainForm::AboutButtonClick(TObject*) { AboutBox->ShowModal(); }
 
 // Shows the Help window where the user left it, or brings it to the front and
 // activates it; a minimised Help window stays minimised.

@@ -86,6 +86,7 @@ void TControl::Click() {
 
 void TGraphicControl::Load(const Props& props, TForm& owner, TWinControl* parent) {
   TControl::Load(props, owner, parent);
+  AdjustBounds();
   if (ShowHint && !Hint.empty()) owner.AddHint(*this);
 }
 
@@ -321,7 +322,12 @@ void TCustomControl::PaintGraphics(HDC dc, const RECT& update) {
     auto* g = dynamic_cast<TGraphicControl*>(c);
     if (!g || !g->Visible()) continue;
     RECT rc = g->BoundsRect(), common;
-    if (IntersectRect(&common, &rc, &update)) g->Paint(dc);
+    if (!IntersectRect(&common, &rc, &update)) continue;
+    // A graphic control never paints beyond its own rectangle.
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, rc.left, rc.top, rc.right, rc.bottom);
+    g->Paint(dc);
+    RestoreDC(dc, saved);
   }
 }
 

@@ -49,13 +49,13 @@ class TControl : public TComponent {
   bool Enabled() const { return enabled_; }
   virtual void SetEnabled(bool e);
   // Scaled place in the parent's client area.
-  RECT BoundsRect() const;
+  virtual RECT BoundsRect() const;
   virtual void Click();
+  HFONT FontHandle() const;  // own font if the description gave one, else the form's
+  COLORREF FontColor() const;
 
  protected:
   int Scale(int v) const;
-  HFONT FontHandle() const;  // own font if the description gave one, else the form's
-  COLORREF FontColor() const;
   bool visible_ = true;
   bool enabled_ = true;
   Font ownFont_;
@@ -65,10 +65,16 @@ class TControl : public TComponent {
 // Drawn by its parent, below the parent's windowed children.
 class TGraphicControl : public TControl {
  public:
+  // Paints in the parent's client coordinates, clipped to BoundsRect().
   virtual void Paint(HDC dc) = 0;
   void SetVisible(bool v) override;
   void Invalidate();
   void Load(const Props& props, TForm& owner, TWinControl* parent) override;
+
+ protected:
+  // Called once the font is known and before the hint takes the control's
+  // place: a control that sizes itself to its content does it here.
+  virtual void AdjustBounds() {}
 };
 
 class TWinControl : public TControl {

@@ -110,6 +110,18 @@ void TForm::AddHint(TControl& control) {
   ti.uId = nextToolId_++;
   ti.rect = control.BoundsRect();
   SendMessageW(hint_, TTM_ADDTOOLW, 0, LPARAM(&ti));
+  hintRects_[&control] = ti.uId;
+}
+
+void TForm::MoveHint(const TControl& control) {
+  auto it = hintRects_.find(&control);
+  if (!hint_ || it == hintRects_.end()) return;
+  TOOLINFOW ti{};
+  ti.cbSize = TTTOOLINFOW_V2_SIZE;
+  ti.hwnd = control.Parent->Handle();
+  ti.uId = it->second;
+  ti.rect = control.BoundsRect();
+  SendMessageW(hint_, TTM_NEWTOOLRECTW, 0, LPARAM(&ti));
 }
 
 TWinControl* TForm::ResolveParent(const char* name) const {

@@ -104,6 +104,8 @@ class TForm : public TCustomControl {
   HFONT MakeFont(const FontDesc& desc) const;
 
   void AddHint(TControl& control);
+  // The hint follows a control that has changed its size or place.
+  void MoveHint(const TControl& control);
   HWND HintWindow() const { return hint_; }
 
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -124,6 +126,7 @@ class TForm : public TCustomControl {
   HWND savedFocus_ = nullptr;
   bool modal_ = false;
   UINT_PTR nextToolId_ = 1;
+  std::map<const TControl*, UINT_PTR> hintRects_;  // the hint tool over each control's place
 };
 
 class TApplication : public TObject {

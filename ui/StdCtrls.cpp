@@ -8,6 +8,55 @@
 
 namespace ui {
 
+// -------------------------------------------------------------------- TLabel
+
+void TLabel::Load(const Props& props, TForm& owner, TWinControl* parent) {
+  caption_ = props.text ? Widen(props.text) : std::wstring();
+  TGraphicControl::Load(props, owner, parent);
+}
+
+void TLabel::AdjustBounds() {
+  ScreenDC screen;
+  SelectScope font(screen, FontHandle());
+  RECT rc{0, 0, 0, 0};
+  DrawTextW(screen, caption_.c_str(), int(caption_.size()), &rc, kTextFormat | DT_CALCRECT);
+  // An empty caption still takes a line's height.
+  TEXTMETRICW tm{};
+  GetTextMetricsW(screen, &tm);
+  size_ = SIZE{rc.right - rc.left + Margin(), caption_.empty() ? tm.tmHeight : rc.bottom - rc.top};
+}
+
+RECT TLabel::BoundsRect() const {
+  int l = Scale(Design.left), t = Scale(Design.top);
+  return RECT{l, t, l + size_.cx, t + size_.cy};
+}
+
+void TLabel::SetCaption(std::wstring_view caption) {
+  if (caption == caption_) return;
+  Invalidate();
+  caption_ = caption;
+  AdjustBounds();
+  Invalidate();
+  if (Owner) Owner->MoveHint(*this);
+}
+
+void TLabel::Paint(HDC dc) {
+  RECT rc = BoundsRect();
+  auto* parent = dynamic_cast<TCustomControl*>(Parent);
+  Brush face(CreateSolidBrush(ColorToRGB(parent ? parent->Color : clBtnFace)));
+  FillRect(dc, &rc, face.get());
+  SelectScope font(dc, FontHandle());
+  int oldMode = SetBkMode(dc, TRANSPARENT);
+  DrawCaption(dc, rc);
+  SetBkMode(dc, oldMode);
+}
+
+void TLabel::DrawCaption(HDC dc, const RECT& rc) {
+  RECT text = rc;
+  SetTextColor(dc, FontColor());
+  DrawTextW(dc, caption_.c_str(), int(caption_.size()), &text, kTextFormat);
+}
+
 // ------------------------------------------------------------------ TListBox
 
 void TListBox::Load(const Props& props, TForm& owner, TWinControl* parent) {

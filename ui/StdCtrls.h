@@ -1,11 +1,35 @@
 #pragma once
-// The system's list box, multi-line edit, group box and radio buttons, as the
-// window descriptions use them.
+// The system's list box, multi-line edit, group box and radio buttons, and the
+// label, as the window descriptions use them.
 #include <memory>
 
 #include "ui/Controls.h"
 
 namespace ui {
+
+// A caption painted on its parent: opaque in the parent's colour, one line, left
+// aligned, tabs expanded, an ampersand marking the next letter as an accelerator.
+// It takes the size of its caption; its left and top edges stay as laid out.
+class TLabel : public TGraphicControl {
+ public:
+  void Load(const Props& props, TForm& owner, TWinControl* parent) override;
+  void Paint(HDC dc) override;
+  RECT BoundsRect() const override;
+  const std::wstring& Caption() const { return caption_; }
+  void SetCaption(std::wstring_view caption);
+
+ protected:
+  static constexpr UINT kTextFormat = DT_EXPANDTABS | DT_SINGLELINE | DT_LEFT;
+  void AdjustBounds() override;
+  // Room beside the text, added to the caption's width.
+  virtual int Margin() const { return 0; }
+  // Draws the caption over the filled rectangle.
+  virtual void DrawCaption(HDC dc, const RECT& rc);
+
+ private:
+  std::wstring caption_;
+  SIZE size_{};  // screen pixels, from the caption
+};
 
 class TListBox : public TWinControl {
  public:

@@ -5,8 +5,15 @@
 
 #include <chrono>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Rectangles compared and printed in test expectations.
+inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
+  return os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
+}
 
 namespace test {
 
