@@ -22,7 +22,7 @@ std::wstring Beside(const wchar_t* file) {
 
 // Points mailto:, http: and https: at the recorder; returns the file it writes.
 std::wstring RegisterRecorder() {
-  std::wstring command = L"\"" + Beside(L"request_recorder.exe") + L"\" \"%1\"";
+  std::wstring command = L"\"" + Beside(L"record_run.exe") + L"\" \"%1\"";
   for (const wchar_t* scheme : {L"mailto", L"http", L"https"}) {
     std::wstring key = std::wstring(scheme) + L"\\shell\\open\\command";
     HKEY k;
@@ -41,12 +41,15 @@ std::wstring RegisterRecorder() {
   return record;
 }
 
-// The recorded requests, each once, in the order they first came.
+// The recorded requests (the recorder's first argument), each once, in the
+// order they first came.
 std::vector<std::string> Requests(const std::wstring& record) {
   std::ifstream in(record.c_str(), std::ios::binary);
   std::vector<std::string> out;
-  for (std::string line; std::getline(in, line);)
-    if (std::find(out.begin(), out.end(), line) == out.end()) out.push_back(line);
+  for (std::string line; std::getline(in, line);) {
+    std::string request = line.substr(line.find('|') + 1);
+    if (std::find(out.begin(), out.end(), request) == out.end()) out.push_back(request);
+  }
   return out;
 }
 
