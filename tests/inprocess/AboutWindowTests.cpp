@@ -303,8 +303,8 @@ TEST_F(AboutWindow, AMailTargetThatWouldNotFitTheBufferIsNotSentAtAll) {
   EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(AboutWindow, ExitWhileItIsOpenClosesItAndEndsTheProgram) {
-  WithAboutOpen([] { MainForm->ExitButtonClick(&MainForm->ExitButton); });
+TEST_F(AboutWindow, ExitFromTheTrayMenuWhileItIsOpenClosesItAndEndsTheProgram) {
+  WithAboutOpen([] { MainForm->Exit1.Click(); });
   EXPECT_FALSE(IsWindowVisible(AboutBox->Handle()));
   EXPECT_EQ(AboutBox->ModalResult, mrCancel);
   EXPECT_TRUE(Application->Terminated());

@@ -55,6 +55,7 @@ TEST_F(Help, EachHelpButtonShowsTheOneHelpWindowActiveAtItsPlace) {
          f.PageControl1.SetActivePage(&f.TabSheet1);
          Click(f.BitBtn3);
        }},
+      {"Help in the tray menu", [&] { f.Help1.Click(); }},
   };
   for (const Way& w : ways) {
     TearDown();
