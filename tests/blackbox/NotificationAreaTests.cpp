@@ -20,13 +20,6 @@ POINT IconOnTaskbar() {
   return POINT{bar.right - 10, (bar.top + bar.bottom) / 2};
 }
 
-bool ShellHasIcon(HWND hwnd, UINT id) {
-  NOTIFYICONDATAW d{};
-  d.cbSize = sizeof d;
-  d.hWnd = hwnd;
-  d.uID = id;
-  return Shell_NotifyIconW(NIM_MODIFY, &d);
-}
 
 HWND VisibleMenuOf(const Process& p) {
   struct Search {

@@ -24,21 +24,6 @@ int EnvInt(const char* name, int fallback) {
   return v && *v ? atoi(v) : fallback;
 }
 
-std::wstring ClassOf(HWND h) {
-  wchar_t cls[64] = {};
-  GetClassNameW(h, cls, 64);
-  return cls;
-}
-
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> all;
-  EnumChildWindows(parent, [](HWND h, LPARAM lp) -> BOOL {
-    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
-    return TRUE;
-  }, LPARAM(&all));
-  return all;
-}
-
 class RandomUser {
  public:
   explicit RandomUser(unsigned seed) : rng_(seed) {}

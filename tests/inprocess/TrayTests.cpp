@@ -16,15 +16,9 @@ bool HasTaskbarButton() {
   return IsWindowVisible(app) && !GetWindow(app, GW_OWNER);
 }
 
-// Asked of the shell itself: does it hold this icon?
-bool ShellHasIcon(HWND hwnd, UINT id) {
-  NOTIFYICONDATAW d{};
-  d.cbSize = sizeof d;
-  d.hWnd = hwnd;
-  d.uID = id;
-  return Shell_NotifyIconW(NIM_MODIFY, &d);
+bool ShellHasIcon() {
+  return test::ShellHasIcon(MainForm->TrayIcon.Handle(), MainForm->TrayIcon.Id());
 }
-bool ShellHasIcon() { return ShellHasIcon(MainForm->TrayIcon.Handle(), MainForm->TrayIcon.Id()); }
 
 // What the shell reports of the user's mouse over the icon, one message each.
 void Report(std::initializer_list<UINT> mouse) {
@@ -351,7 +345,7 @@ TEST_F(Tray, ExitFromTheTrayWhileHiddenEndsTheProgramAndRemovesTheIcon) {
   MinimiseIntoTray();
   HWND icon = MainForm->TrayIcon.Handle();
   UINT id = MainForm->TrayIcon.Id();
-  ASSERT_TRUE(ShellHasIcon(icon, id));
+  ASSERT_TRUE(test::ShellHasIcon(icon, id));
   ShellSpy spy;
   {
     MenuHand hand({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
@@ -361,7 +355,7 @@ TEST_F(Tray, ExitFromTheTrayWhileHiddenEndsTheProgramAndRemovesTheIcon) {
   MSG msg;
   PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the loop's end, taken
   TearDown();  // the program ends: its windows go
-  EXPECT_FALSE(ShellHasIcon(icon, id));
+  EXPECT_FALSE(test::ShellHasIcon(icon, id));
   // Wine also drops the icons of a window that goes, so look at the request itself.
   ASSERT_EQ(ShellSpy::requests.size(), 1u);
   EXPECT_EQ(ShellSpy::requests[0].message, DWORD(NIM_DELETE));

@@ -1,5 +1,7 @@
 #include "tests/support/TestSupport.h"
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <thread>
 
@@ -216,6 +218,32 @@ std::wstring TextOf(HWND hwnd) {
   wchar_t buf[512] = {};
   SendMessageW(hwnd, WM_GETTEXT, 512, LPARAM(buf));
   return buf;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
+  return cls;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> all;
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM lp) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+        return TRUE;
+      },
+      LPARAM(&all));
+  return all;
+}
+
+bool ShellHasIcon(HWND hwnd, UINT id) {
+  NOTIFYICONDATAW d{};
+  d.cbSize = sizeof d;
+  d.hWnd = hwnd;
+  d.uID = id;
+  return Shell_NotifyIconW(NIM_MODIFY, &d);
 }
 
 HWND ChildWithText(HWND parent, const std::wstring& text) {

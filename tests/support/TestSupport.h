@@ -60,6 +60,11 @@ HWND FindProcessWindow(const Process& p, const wchar_t* cls, int milliseconds = 
 std::vector<HWND> Children(HWND parent, const wchar_t* cls = nullptr);
 HWND ChildWithText(HWND parent, const std::wstring& text);
 std::wstring TextOf(HWND hwnd);
+std::wstring ClassOf(HWND hwnd);
+// Every window below the parent, at any depth.
+std::vector<HWND> Descendants(HWND parent);
+// Asked of the shell itself: does it hold this notification-area icon?
+bool ShellHasIcon(HWND hwnd, UINT id);
 
 // The lines "program path|command line" that tests/tools/record_run wrote.
 std::vector<std::wstring> RecordedRuns();

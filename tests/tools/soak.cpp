@@ -17,21 +17,6 @@ using namespace test;
 
 namespace {
 
-std::wstring ClassOf(HWND h) {
-  wchar_t cls[64] = {};
-  GetClassNameW(h, cls, 64);
-  return cls;
-}
-
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> all;
-  EnumChildWindows(parent, [](HWND h, LPARAM lp) -> BOOL {
-    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
-    return TRUE;
-  }, LPARAM(&all));
-  return all;
-}
-
 HWND Find(HWND parent, const wchar_t* cls, const std::wstring& text) {
   for (HWND h : Descendants(parent))
     if (ClassOf(h) == cls && TextOf(h) == text) return h;
