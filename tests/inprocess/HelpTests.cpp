@@ -91,9 +91,11 @@ TEST_F(Help, TheTextIsExactCentredReadOnlyAndCopiable) {
   MainForm->HelpButtonClick(nullptr);
   test::Pump();
   for (wchar_t ch : std::wstring(L"typed\b\r")) test::TypeChar(memo, ch);
-  test::PressKey(memo, VK_DELETE);
+  for (UINT key : {VK_DELETE, VK_RETURN, VK_TAB, VK_ESCAPE}) test::PressKey(memo, key);
   test::Pump();
   EXPECT_EQ(HelpBox->Memo1.Text(), kHelpText);
+  EXPECT_TRUE(IsWindowVisible(HelpBox->Handle())) << "Escape does not close it";
+  EXPECT_EQ(Focus(), memo) << "Tab stays in the text";
   SendMessageW(memo, EM_SETSEL, 2, 9);
   test::PressKey(memo, 'C', false, /*ctrl=*/true);
   test::Pump();
