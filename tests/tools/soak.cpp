@@ -79,8 +79,11 @@ int wmain(int argc, wchar_t** argv) {
     LPARAM at = MAKELPARAM(20, (index - top) * height + height / 2);
     SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(list, WM_LBUTTONUP, 0, at);
+    // The line taken is the one the click selected.
+    int selected = int(SendMessageW(list, LB_GETCURSEL, 0, 0));
+    if (selected < 0) { good = Fail("a click selected no line", c); break; }
     wchar_t line[256] = {};
-    SendMessageW(list, LB_GETTEXT, WPARAM(index), LPARAM(line));
+    SendMessageW(list, LB_GETTEXT, WPARAM(selected), LPARAM(line));
     // Copy.
     SendMessageW(copy, BM_CLICK, 0, 0);
     if (std::wstring got = ClipboardUnicode(); got != std::wstring(line) + L"\r\n") {
