@@ -31,16 +31,7 @@ void TApplication::Initialize() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   icon_ = LoadIconW(ResourceModule(), MAKEINTRESOURCEW(kProgramIcon));
-  WNDCLASSEXW wc{};
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kAppClass, &wc)) {
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hIcon = icon_;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kAppClass;
-    RegisterClassExW(&wc);
-  }
+  RegisterWindowClass(kAppClass, Proc, 0, icon_);
   int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
   handle_ = CreateWindowExW(0, kAppClass, title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,

@@ -124,18 +124,22 @@ void TWinControl::Detach() {
   handle_ = nullptr;
 }
 
-const wchar_t* TWinControl::RegisterOwnClass(const wchar_t* name, UINT style, HICON icon) {
+const wchar_t* RegisterWindowClass(const wchar_t* name, WNDPROC proc, UINT style, HICON icon) {
   WNDCLASSEXW wc{};
   if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return name;
   wc.cbSize = sizeof wc;
   wc.style = style;
-  wc.lpfnWndProc = OwnProc;
+  wc.lpfnWndProc = proc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hIcon = icon;
   wc.lpszClassName = name;
   if (!RegisterClassExW(&wc)) throw std::runtime_error("Cannot register a window class");
   return name;
+}
+
+const wchar_t* TWinControl::RegisterOwnClass(const wchar_t* name, UINT style, HICON icon) {
+  return RegisterWindowClass(name, OwnProc, style, icon);
 }
 
 void TWinControl::CreateStd(const wchar_t* cls, DWORD style, DWORD exStyle) {

@@ -15,6 +15,10 @@ namespace ui {
 class TForm;
 class TWinControl;
 
+// Registers a window class of this program once; later calls find it registered.
+const wchar_t* RegisterWindowClass(const wchar_t* name, WNDPROC proc, UINT style = 0,
+                                   HICON icon = nullptr);
+
 class TComponent : public TObject {
  public:
   TComponent() = default;

@@ -48,14 +48,7 @@ std::wstring TRxTrayIcon::TipOf(std::wstring_view hint) {
 // broadcast to top-level windows only) and unowned, so that minimising the
 // application leaves it alone.
 TRxTrayIcon::TRxTrayIcon() : id_(nextId++) {
-  WNDCLASSEXW wc{};
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kClass, &wc)) {
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClass;
-    RegisterClassExW(&wc);
-  }
+  RegisterWindowClass(kClass, Proc);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   handle_ = CreateWindowExW(0, kClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                             GetModuleHandleW(nullptr), this);
