@@ -105,3 +105,19 @@ TEST_F(ConstantsPage, ControlsSitWhereTheyAreLaidOut) {
   GetObjectW(HFONT(SendMessageW(f.ElBox.Handle(), WM_GETFONT, 0, 0)), sizeof lf, &lf);
   EXPECT_EQ(lf.lfCharSet, DEFAULT_CHARSET);
 }
+
+TEST_F(ConstantsPage, TheHelpCursorShowsOverAboutAndHelpOnly) {
+  TMainForm& f = *MainForm;
+  HCURSOR help = LoadCursorW(nullptr, IDC_HELP);
+  struct Case {
+    TWinControl* control;
+    bool helpCursor;
+  } cases[] = {{&f.AboutButton, true}, {&f.BitBtn2, true}, {&f.BitBtn3, true},
+               {&f.CalcBtn, false},    {&f.ExitButton, false}};
+  for (const Case& c : cases) {
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    HWND h = c.control->Handle();
+    SendMessageW(h, WM_SETCURSOR, WPARAM(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor() == help, c.helpCursor) << c.control->Name;
+  }
+}
